@@ -103,6 +103,10 @@ private slots:
     void consumptionEqualsTheFormula_data();
     void consumptionEqualsTheFormula();
 
+    void pastedJunk_data();
+    void pastedJunk();
+    void manyClicksInARow();
+
     void clearEmptiesTheFiveBoxes_data();
     void clearEmptiesTheFiveBoxes();
     void calculateAfterClearShowsInvalid();
@@ -396,6 +400,59 @@ void TestCalculatorWindow::consumptionEqualsTheFormula()
     box(u"编辑框4"_qs)->setText(numbertext::fromNumber(distance));
     QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
     QCOMPARE(box(u"编辑框5"_qs)->text(), numbertext::fromNumber(money / distance * 100 / price));
+}
+
+void TestCalculatorWindow::pastedJunk_data()
+{
+    QTest::addColumn<QStringList>("inputs"); // 编辑框2 … 编辑框6
+    QTest::addColumn<QString>("per100");
+    QTest::addColumn<QString>("perKm");
+
+    const QString megabyte = QString(1 << 20, u'9');
+    const QString loneSurrogates = QChar(0xd800) + u"5"_qs + QChar(0xdc00);
+    const QString withNul = u"300"_qs + QChar(u'\0') + u"元"_qs;
+    const QString emoji = u"🚗500🚗"_qs;
+    // clang-format off
+    QTest::newRow("1 MB price") << QStringList{megabyte, "300", "500", "", ""} << "0" << "0.6";
+    QTest::newRow("1 MB of digits everywhere") << QStringList{megabyte, megabyte, megabyte, "", ""} << "无效" << "无效";
+    QTest::newRow("1 MB unit") << QStringList{"7.5", u"300"_qs + QString(1 << 20, u'元'), "500", "", ""} << "8" << "0.6";
+    QTest::newRow("1 MB of letters") << QStringList{QString(1 << 20, u'x'), "300", "500", "", ""} << "无效" << "0.6";
+    QTest::newRow("NUL inside") << QStringList{"7.5", withNul, "500", "", ""} << "8" << "0.6";
+    QTest::newRow("lone surrogates") << QStringList{loneSurrogates, loneSurrogates, "500", "", ""} << "无效" << "无效";
+    QTest::newRow("emoji") << QStringList{"7.5", "300", emoji, "", ""} << "无效" << "无效";
+    QTest::newRow("junk in all five") << QStringList{emoji, withNul, loneSurrogates, megabyte, u"\u202e∞"_qs} << "无效" << "无效";
+    // clang-format on
+}
+
+// Whatever is pasted, Calculate finishes and shows a figure, ∞ or 无效, and
+// the input boxes keep every character.
+void TestCalculatorWindow::pastedJunk()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, per100);
+    QFETCH(QString, perKm);
+    const QStringList boxes = inputBoxes + resultBoxes;
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        box(boxes[i])->setText(inputs[i]);
+
+    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+
+    for (qsizetype i = 0; i < inputBoxes.size(); ++i)
+        QVERIFY2(box(boxes[i])->text() == inputs[i], qPrintable(boxes[i]));
+    QCOMPARE(box(u"编辑框5"_qs)->text(), per100);
+    QCOMPARE(box(u"编辑框6"_qs)->text(), perKm);
+}
+
+void TestCalculatorWindow::manyClicksInARow()
+{
+    type(u"编辑框2"_qs, u"7.89"_qs);
+    type(u"编辑框3"_qs, u"100"_qs);
+    type(u"编辑框4"_qs, u"3"_qs);
+    for (int i = 0; i < 500; ++i)
+        QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    QCOMPARE(box(u"编辑框5"_qs)->text(), u"422.47570764681035"_qs);
+    QCOMPARE(box(u"编辑框6"_qs)->text(), u"33.333333333333336"_qs);
+    QCOMPARE(box(u"编辑框2"_qs)->text(), u"7.89"_qs);
 }
 
 void TestCalculatorWindow::clearEmptiesTheFiveBoxes_data()
