@@ -23,8 +23,8 @@ fuelcalc_need_packages() {
     apt-get install -y -q --no-install-recommends "${missing[@]}" >&2 || exit 1
 }
 
-# What building and running the calculator needs.
-FUELCALC_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-wqy-microhei)
+# What building and running the calculator (and building its benchmarks) needs.
+FUELCALC_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-wqy-microhei)
 
 # What the tests need on top: a virtual X display with a window manager and
 # the tools that drive it, and the validators of the desktop files.

@@ -47,6 +47,9 @@ start_display() {
     wait_for 10 test -s "$FIXTURE_TMP/display" || fail "Xvfb did not start: $(cat "$FIXTURE_TMP/xvfb.log")"
     export DISPLAY=":$(head -n1 "$FIXTURE_TMP/display")"
     unset WAYLAND_DISPLAY XAUTHORITY
+    # A session has a runtime directory; without one Qt warns on every start.
+    export XDG_RUNTIME_DIR=$FIXTURE_TMP/runtime
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
 
     openbox --sm-disable >"$FIXTURE_TMP/openbox.log" 2>&1 &
     FIXTURE_PIDS+=($!)
