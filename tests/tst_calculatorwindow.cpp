@@ -164,7 +164,7 @@ void TestCalculatorWindow::controls()
     QFETCH(QString, text);
 
     const QWidget *w = control(QString::fromUtf8(QTest::currentDataTag()));
-    QCOMPARE(w->metaObject()->className(), kind);
+    QVERIFY2(w->inherits(qPrintable(kind)), w->metaObject()->className());
     QCOMPARE(w->parentWidget()->objectName(), parent);
     QCOMPARE(w->geometry(), geometry);
     QCOMPARE(textOf(w), text);
@@ -250,6 +250,18 @@ void TestCalculatorWindow::resultFonts()
     QCOMPARE(per100.weight(), QFont::Normal);
     QCOMPARE(perKm.weight(), QFont::Bold);
     QCOMPARE(per100.family(), QApplication::font().family());
+
+    // Each result box is framed by a single flat black line on white.
+    for (const QString &name : resultBoxes) {
+        const QImage image = box(name)->grab().toImage();
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        for (const QPoint edge : {QPoint(0, 0), QPoint(right, bottom / 2), QPoint(right / 2, bottom),
+                                  QPoint(0, bottom / 2)})
+            QCOMPARE(image.pixelColor(edge), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(right - 1, bottom - 1), QColor(Qt::white));
+    }
 
     // The input boxes keep the toolkit's font and native frame.
     for (const QString &name : inputBoxes) {
