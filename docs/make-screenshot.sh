@@ -12,12 +12,7 @@ fuelcalc_need_packages "${FUELCALC_TEST_PACKAGES[@]}" imagemagick
 
 start_display
 start_app
-type_text 7.5
-key Tab
-type_text 300
-key Tab
-type_text 500
-click 按钮1
+calculate 7.5 300 500
 expect_box 编辑框6 0.6
 click 按钮1 # the focus back on the button, no selection in a result box
 xdotool mousemove 0 0

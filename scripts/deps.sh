@@ -23,13 +23,15 @@ fuelcalc_need_packages() {
     apt-get install -y -q --no-install-recommends "${missing[@]}" >&2 || exit 1
 }
 
-# What building and running the calculator (and building its benchmarks) needs.
-FUELCALC_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-wqy-microhei)
+# What both commands need: building and running the calculator (and building
+# its benchmarks), and the virtual X display with a window manager and the
+# tools that drive the real window, for the end-to-end tests and screenshots.
+FUELCALC_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-wqy-microhei
+                         xvfb openbox xdotool xclip x11-utils wmctrl)
 
-# What the tests need on top: a virtual X display with a window manager and
-# the tools that drive it, and the validators of the desktop files.
-FUELCALC_TEST_PACKAGES=(xvfb xauth openbox xdotool xclip x11-utils wmctrl
-                        desktop-file-utils appstream dpkg-dev file)
+# What the tests need on top: the validators of the desktop files and the
+# tools that build and unpack the .deb.
+FUELCALC_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
 
 fuelcalc_build() {
     cmake -S "$FUELCALC_ROOT" -B "$FUELCALC_ROOT/build" -G Ninja \

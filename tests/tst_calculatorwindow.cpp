@@ -82,6 +82,17 @@ class TestCalculatorWindow : public QObject {
         typeInto(edit, text);
     }
 
+    // A measurement typed into the three input boxes.
+    void typeInputs(const QString &price, const QString &money, const QString &distance)
+    {
+        type(u"编辑框2"_qs, price);
+        type(u"编辑框3"_qs, money);
+        type(u"编辑框4"_qs, distance);
+    }
+
+    void clickCalculate() { QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton); }
+    void clickClear() { QTest::mouseClick(control(u"按钮2"_qs), Qt::LeftButton); }
+
 private slots:
     void init();
     void cleanup() { window.reset(); }
@@ -256,8 +267,8 @@ void TestCalculatorWindow::resultFonts()
         const QImage image = box(name)->grab().toImage();
         const int right = image.width() - 1;
         const int bottom = image.height() - 1;
-        for (const QPoint edge : {QPoint(0, 0), QPoint(right, bottom / 2), QPoint(right / 2, bottom),
-                                  QPoint(0, bottom / 2)})
+        for (const QPoint edge : {QPoint(0, 0), QPoint(right, bottom / 2),
+                                  QPoint(right / 2, bottom), QPoint(0, bottom / 2)})
             QCOMPARE(image.pixelColor(edge), QColor(Qt::black));
         QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
         QCOMPARE(image.pixelColor(right - 1, bottom - 1), QColor(Qt::white));
@@ -345,13 +356,11 @@ void TestCalculatorWindow::calculate()
     QFETCH(QString, per100);
     QFETCH(QString, perKm);
 
-    type(u"编辑框2"_qs, price);
-    type(u"编辑框3"_qs, money);
-    type(u"编辑框4"_qs, distance);
+    typeInputs(price, money, distance);
     type(u"编辑框5"_qs, typedPer100);
     type(u"编辑框6"_qs, typedPerKm);
 
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    clickCalculate();
 
     QCOMPARE(box(u"编辑框5"_qs)->text(), per100);
     QCOMPARE(box(u"编辑框6"_qs)->text(), perKm);
@@ -364,10 +373,8 @@ void TestCalculatorWindow::calculate()
 
 void TestCalculatorWindow::calculateShowsTheStartOfALongFigure()
 {
-    type(u"编辑框2"_qs, u"7.89"_qs);
-    type(u"编辑框3"_qs, u"100"_qs);
-    type(u"编辑框4"_qs, u"3"_qs);
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    typeInputs(u"7.89"_qs, u"100"_qs, u"3"_qs);
+    clickCalculate();
     for (const QString &name : resultBoxes) {
         QCOMPARE(box(name)->cursorPosition(), 0);
         QVERIFY(box(name)->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <
@@ -377,13 +384,11 @@ void TestCalculatorWindow::calculateShowsTheStartOfALongFigure()
 
 void TestCalculatorWindow::calculateTwiceGivesTheSameTexts()
 {
-    type(u"编辑框2"_qs, u"8.12"_qs);
-    type(u"编辑框3"_qs, u"350.5"_qs);
-    type(u"编辑框4"_qs, u"612.3"_qs);
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    typeInputs(u"8.12"_qs, u"350.5"_qs, u"612.3"_qs);
+    clickCalculate();
     const QString per100 = box(u"编辑框5"_qs)->text();
     const QString perKm = box(u"编辑框6"_qs)->text();
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    clickCalculate();
     QCOMPARE(box(u"编辑框5"_qs)->text(), per100);
     QCOMPARE(box(u"编辑框6"_qs)->text(), perKm);
     QCOMPARE(perKm, u"0.5724318144700311"_qs);
@@ -410,7 +415,7 @@ void TestCalculatorWindow::consumptionEqualsTheFormula()
     box(u"编辑框2"_qs)->setText(numbertext::fromNumber(price));
     box(u"编辑框3"_qs)->setText(numbertext::fromNumber(money));
     box(u"编辑框4"_qs)->setText(numbertext::fromNumber(distance));
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    clickCalculate();
     QCOMPARE(box(u"编辑框5"_qs)->text(), numbertext::fromNumber(money / distance * 100 / price));
 }
 
@@ -447,7 +452,7 @@ void TestCalculatorWindow::pastedJunk()
     for (qsizetype i = 0; i < boxes.size(); ++i)
         box(boxes[i])->setText(inputs[i]);
 
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    clickCalculate();
 
     for (qsizetype i = 0; i < inputBoxes.size(); ++i)
         QVERIFY2(box(boxes[i])->text() == inputs[i], qPrintable(boxes[i]));
@@ -457,11 +462,9 @@ void TestCalculatorWindow::pastedJunk()
 
 void TestCalculatorWindow::manyClicksInARow()
 {
-    type(u"编辑框2"_qs, u"7.89"_qs);
-    type(u"编辑框3"_qs, u"100"_qs);
-    type(u"编辑框4"_qs, u"3"_qs);
+    typeInputs(u"7.89"_qs, u"100"_qs, u"3"_qs);
     for (int i = 0; i < 500; ++i)
-        QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+        clickCalculate();
     QCOMPARE(box(u"编辑框5"_qs)->text(), u"422.47570764681035"_qs);
     QCOMPARE(box(u"编辑框6"_qs)->text(), u"33.333333333333336"_qs);
     QCOMPARE(box(u"编辑框2"_qs)->text(), u"7.89"_qs);
@@ -484,13 +487,13 @@ void TestCalculatorWindow::clearEmptiesTheFiveBoxes()
     for (qsizetype i = 0; i < boxes.size(); ++i)
         type(boxes[i], typed[i]);
     if (calculateFirst)
-        QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+        clickCalculate();
 
     QStringList emptied;
     for (const QString &name : boxes)
         connect(box(name), &QLineEdit::textChanged, this, [&emptied, name] { emptied << name; });
 
-    QTest::mouseClick(control(u"按钮2"_qs), Qt::LeftButton);
+    clickClear();
 
     for (const QString &name : boxes)
         QCOMPARE(box(name)->text(), QString());
@@ -505,12 +508,10 @@ void TestCalculatorWindow::clearEmptiesTheFiveBoxes()
 
 void TestCalculatorWindow::calculateAfterClearShowsInvalid()
 {
-    type(u"编辑框2"_qs, u"7.5"_qs);
-    type(u"编辑框3"_qs, u"300"_qs);
-    type(u"编辑框4"_qs, u"500"_qs);
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
-    QTest::mouseClick(control(u"按钮2"_qs), Qt::LeftButton);
-    QTest::mouseClick(control(u"按钮1"_qs), Qt::LeftButton);
+    typeInputs(u"7.5"_qs, u"300"_qs, u"500"_qs);
+    clickCalculate();
+    clickClear();
+    clickCalculate();
     QCOMPARE(box(u"编辑框5"_qs)->text(), u"无效"_qs);
     QCOMPARE(box(u"编辑框6"_qs)->text(), u"无效"_qs);
     for (const QString &name : inputBoxes)
@@ -578,9 +579,7 @@ void TestCalculatorWindow::enterDoesNothing()
 {
     QFETCH(QString, focused);
     QFETCH(Qt::Key, key);
-    type(u"编辑框2"_qs, u"7.5"_qs);
-    type(u"编辑框3"_qs, u"300"_qs);
-    type(u"编辑框4"_qs, u"500"_qs);
+    typeInputs(u"7.5"_qs, u"300"_qs, u"500"_qs);
     control(focused)->setFocus();
 
     QTest::keyClick(control(focused), key);

@@ -105,6 +105,18 @@ key() {
     sleep 0.1
 }
 
+# Types a measurement as a person would, from the price box down with Tab,
+# and clicks 计算.
+calculate() { # PRICE MONEY DISTANCE
+    click 编辑框2
+    type_text "$1"
+    key Tab
+    type_text "$2"
+    key Tab
+    type_text "$3"
+    click 按钮1
+}
+
 # The whole text of a box, read as a person would: select all, copy, paste.
 read_box() {
     # Empty the clipboard first, so an empty box reads as empty. xclip stays
