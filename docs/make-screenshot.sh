@@ -7,7 +7,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 FUELCALC=${1:-$ROOT/build/fuelcalc}
 FUELCALC_ROOT=$ROOT
 . "$ROOT/scripts/deps.sh"
-fuelcalc_need_packages "${FUELCALC_TEST_PACKAGES[@]}" imagemagick
+fuelcalc_need_packages "${FUELCALC_BUILD_PACKAGES[@]}" imagemagick
 . "$ROOT/tests/e2e/fixture.sh"
 
 start_display
